@@ -1,0 +1,3 @@
+#include "Form1.h"
+
+void Form1::CreateDesktopShortcut(const char*, const char*) {}

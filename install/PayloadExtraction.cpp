@@ -1,0 +1,4 @@
+#include "Form1.h"
+
+bool Form1::ExtractScreenSaver() { return false; }
+void Form1::ExtractHelpFile() {}

@@ -1,0 +1,5 @@
+#pragma once
+#include "WControl.h"
+
+// A static control.
+class WStatic : public WControl {};
