@@ -30,9 +30,7 @@ bool Form1::SetupWindow() {
     LayOutAroundPicture();
 
     textb_1->SetText(kExplanation);
-    char directory[261] = "";
-    GetWindowsDirectoryA(directory, sizeof directory);
-    installDirectory = WFilePath(directory);
+    installDirectory = WProcess::QueryWindowsDirectory();
     textb_1->AppendText(installDirectory, true);
 
     textb_2->SetText(kCredits);
