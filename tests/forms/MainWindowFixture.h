@@ -49,22 +49,19 @@ inline bool PumpMessages(DWORD milliseconds) {
 }
 
 // Message boxes (dialogs other than the two forms) that belong to this thread.
+inline BOOL CALLBACK CountMessageBox(HWND window, LPARAM count) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    const bool form = GetDlgItem(window, IDC_INSTALL) || GetDlgItem(window, IDC_BACKDROP_TITLE);
+    if (lstrcmpA(name, "#32770") == 0 && !form)
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 inline int CountMessageBoxes() {
-    struct Count {
-        int boxes = 0;
-    } count;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            char name[32] = "";
-            GetClassNameA(window, name, sizeof name);
-            const bool form = GetDlgItem(window, IDC_INSTALL) || GetDlgItem(window, IDC_BACKDROP_TITLE);
-            if (lstrcmpA(name, "#32770") == 0 && !form)
-                ++reinterpret_cast<Count*>(data)->boxes;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.boxes;
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &CountMessageBox, reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 class MainWindowFixture : public testing::Test {
