@@ -44,7 +44,7 @@ void __Form1_Base::ConnectWindowEvents(bool connect) {
 
 void __Form1_Base::SetTabOrder() {
     const HWND order[] = {
-        cb_1->GetHandle(),    cb_2->GetHandle(),  textb_1->GetHandle(),
+        cb_1->GetHandle(),    cb_2->GetHandle(),    textb_1->GetHandle(),
         progb_1->GetHandle(), label_1->GetHandle(), pictb_1->GetHandle(),
         rtb_1->GetHandle(),   textb_2->GetHandle(), checkbox_2->GetHandle(),
     };

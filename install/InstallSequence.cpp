@@ -61,8 +61,8 @@ bool Form1::cb_1_Click(WObject*, WEventData*) {
     if (!ExtractScreenSaver()) {
         // Nothing else is worth installing without the program itself.
         SetCursor(saved, false);
-        WMessageBox::Show(this, kWriteFailedText + screenSaverPath + kWriteFailedTail,
-                          kErrorTitle, kNoticeBox);
+        WMessageBox::Show(this, kWriteFailedText + screenSaverPath + kWriteFailedTail, kErrorTitle,
+                          kNoticeBox);
         Close();
         return false;
     }
@@ -91,12 +91,13 @@ bool Form1::cb_1_Click(WObject*, WEventData*) {
     SetVisible(false);
 
     WProcess::WriteProfileEntry(kProfileSection, kProfileKey, shortScreenSaverPath.GetText(),
-                                 kProfileFile, true);
+                                kProfileFile, true);
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr,
                           SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
 
     // The full path: never a rundll32.exe planted beside the installer.
-    const WString controlPanel = WProcess::QuerySystemDirectory() + kSeparator + kControlPanelProgram;
+    const WString controlPanel =
+        WProcess::QuerySystemDirectory() + kSeparator + kControlPanelProgram;
     WProcess process;
     process.Start(controlPanel.GetText(), kControlPanelCommand, NORMAL_PRIORITY_CLASS,
                   STARTF_FORCEONFEEDBACK);

@@ -2,8 +2,8 @@
 
 WColor WColor::FromIndex(int index) {
     static constexpr COLORREF fixed[SystemColorBase] = {
-        RGB(255, 255, 255), RGB(255, 0, 0),   RGB(0, 255, 0),     RGB(0, 0, 255),
-        RGB(128, 0, 0),     RGB(0, 128, 0),   RGB(0, 0, 128),     RGB(0, 0, 0),
+        RGB(255, 255, 255), RGB(255, 0, 0),     RGB(0, 255, 0),     RGB(0, 0, 255),
+        RGB(128, 0, 0),     RGB(0, 128, 0),     RGB(0, 0, 128),     RGB(0, 0, 0),
         RGB(255, 255, 255), RGB(128, 128, 128), RGB(192, 192, 192),
     };
     if (index >= 0 && index < SystemColorBase)

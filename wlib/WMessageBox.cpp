@@ -1,9 +1,8 @@
 #include "WMessageBox.h"
 
-int WMessageBox::Show(const WWindow* owner, const WString& text, const WString& title,
-                      UINT type) {
-    HWND ownerWindow = owner && owner->IsVisible() && owner->IsEnabled() ? owner->GetHandle()
-                                                                        : nullptr;
+int WMessageBox::Show(const WWindow* owner, const WString& text, const WString& title, UINT type) {
+    HWND ownerWindow =
+        owner && owner->IsVisible() && owner->IsEnabled() ? owner->GetHandle() : nullptr;
     HWND active = GetActiveWindow();
     HWND foreground = GetForegroundWindow();
     HWND focus = GetFocus();

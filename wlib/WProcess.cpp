@@ -33,7 +33,7 @@ WString WProcess::QuerySystemDirectory() {
 }
 
 bool WProcess::WriteProfileEntry(const char* section, const char* key, const char* value,
-                                  const char* file, bool flush) {
+                                 const char* file, bool flush) {
     const bool written = WritePrivateProfileStringA(section, key, value, file) != FALSE;
     if (flush && WPlatform::IsWindows9x())
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);

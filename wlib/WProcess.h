@@ -24,7 +24,7 @@ public:
     // WritePrivateProfileStringA. With `flush`, on the Windows 95/98/Me family (which caches
     // profile files) a second call with null section, key and value writes the file to disk.
     static bool WriteProfileEntry(const char* section, const char* key, const char* value,
-                                   const char* file, bool flush);
+                                  const char* file, bool flush);
 
 private:
     WKernelHandle process_;

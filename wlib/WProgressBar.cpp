@@ -100,14 +100,15 @@ void WProgressBar::Paint(HDC dc) {
     const PercentageLayout layout = LayOutPercentage(minimum_, maximum_, position_, width);
     const int length = lstrlenA(layout.text);
 
-    HGDIOBJ oldFont = SelectObject(
-        dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont =
+        SelectObject(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent = {0, 0};
     GetTextExtentPoint32A(dc, layout.text, length, &extent);
     const int x = client.left + (width - extent.cx) / 2;
     const int y = client.top + (client.bottom - client.top - extent.cy) / 2;
 
-    const COLORREF bar = HasTextColor() ? GetTextColor().GetColorRef() : GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF bar =
+        HasTextColor() ? GetTextColor().GetColorRef() : GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF background = GetBackgroundColor().GetColorRef();
     const UINT options = ETO_OPAQUE | ETO_CLIPPED;
 

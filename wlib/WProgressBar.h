@@ -7,7 +7,7 @@ class WProgressBar : public WControl {
 public:
     // Where the percentage display splits the client rectangle, and the text it shows.
     struct PercentageLayout {
-        int split;   // pixels from the left edge: the completed part lies left of it
+        int split;    // pixels from the left edge: the completed part lies left of it
         char text[8]; // "%3d%%"
     };
     static PercentageLayout LayOutPercentage(int minimum, int maximum, int position, int width);

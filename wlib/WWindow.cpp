@@ -174,7 +174,8 @@ HBRUSH WWindow::PrepareControlColors(HDC dc, UINT ctlColorMessage) const {
         return backgroundBrush_.Get();
     }
     // No background of its own: the parent's, so that the text sits on the form's colour.
-    if (const WWindow* parent = FromHandle(GetParent(window_)); parent && parent->backgroundBrush_) {
+    if (const WWindow* parent = FromHandle(GetParent(window_));
+        parent && parent->backgroundBrush_) {
         SetBkColor(dc, parent->background_.GetColorRef());
         return parent->backgroundBrush_.Get();
     }

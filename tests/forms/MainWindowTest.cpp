@@ -79,8 +79,8 @@ TEST_F(MainWindowTest, StaysAboveTheBackdropAndOrdinaryWindows) {
     EXPECT_TRUE(IsWindowVisible(backdrop));
 
     // Another ordinary window brought to the top still ends up below the main window.
-    HWND other = CreateWindowExA(0, "static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                 nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExA(0, "static", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                 nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, other);
     SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     bool formSeen = false, backdropSeen = false, otherSeen = false;

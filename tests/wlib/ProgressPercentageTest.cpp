@@ -13,18 +13,18 @@ const PercentageCase kCases[] = {
     {0, 100, 0, 150, 0, "  0%"},
     {0, 100, 20, 150, 30, " 20%"},
     {0, 100, 50, 150, 75, " 50%"},
-    {0, 100, 90, 151, 135, " 90%"},   // 151 * 90 / 100 = 135.9, truncated
+    {0, 100, 90, 151, 135, " 90%"}, // 151 * 90 / 100 = 135.9, truncated
     {0, 100, 100, 150, 150, "100%"},
     {0, 100, 33, 10, 3, " 33%"},
-    {10, 20, 15, 100, 50, " 50%"},     // measured from the minimum
-    {0, 3, 1, 100, 33, " 33%"},        // integer division everywhere
+    {10, 20, 15, 100, 50, " 50%"}, // measured from the minimum
+    {0, 3, 1, 100, 33, " 33%"},    // integer division everywhere
     {0, 3, 2, 100, 66, " 66%"},
-    {5, 5, 5, 80, 0, "  0%"},          // empty range counts as 1
+    {5, 5, 5, 80, 0, "  0%"}, // empty range counts as 1
     {5, 5, 6, 80, 80, "100%"},
-    {0, 100, -20, 100, -20, "  0%"},   // text limited to 0..100
+    {0, 100, -20, 100, -20, "  0%"}, // text limited to 0..100
     {0, 100, 150, 100, 150, "100%"},
     {0, 1000, 999, 200, 199, " 99%"},
-    {0, 100, 7, 0, 0, "  7%"},         // a bar of no width still says its percentage
+    {0, 100, 7, 0, 0, "  7%"}, // a bar of no width still says its percentage
 };
 } // namespace
 
@@ -32,7 +32,8 @@ TEST(ProgressPercentage, SplitAndTextFollowRangeAndPosition) {
     for (const PercentageCase& c : kCases) {
         SCOPED_TRACE(testing::Message() << "range " << c.minimum << ".." << c.maximum
                                         << " position " << c.position << " width " << c.width);
-        const auto layout = WProgressBar::LayOutPercentage(c.minimum, c.maximum, c.position, c.width);
+        const auto layout =
+            WProgressBar::LayOutPercentage(c.minimum, c.maximum, c.position, c.width);
         EXPECT_EQ(c.split, layout.split);
         EXPECT_STREQ(c.text, layout.text);
     }

@@ -6,7 +6,8 @@
 
 namespace {
 // Bytes the test program carries as TEST_BYTES (see ResourceLoadTest.rc).
-const unsigned char kExpected[] = {'{', '\\', 'r', 't', 'f', '1', 0x00, 0x0D, 0x0A, 0x1A, 0xFF, '}'};
+const unsigned char kExpected[] = {'{',  '\\', 'r',  't',  'f',  '1',
+                                   0x00, 0x0D, 0x0A, 0x1A, 0xFF, '}'};
 
 WBuffer Sentinel() {
     const char marker[] = "untouched";
