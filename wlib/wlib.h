@@ -25,6 +25,7 @@
 #include "WCursor.h"
 #include "WEventGenerator.h"
 #include "WExeApplication.h"
+#include "WFile.h"
 #include "WFilePath.h"
 #include "WFont.h"
 #include "WForm.h"
