@@ -1,4 +1,7 @@
 # Compiler and linker settings shared by every Windows program of the tree.
+
+# zlib is linked into the programs: nothing of ours may need a DLL beside them.
+set(ZLIB_USE_STATIC_LIBS ON)
 add_library(tessellux_windows_options INTERFACE)
 target_compile_features(tessellux_windows_options INTERFACE cxx_std_17)
 target_compile_definitions(tessellux_windows_options INTERFACE
@@ -18,4 +21,19 @@ function(tessellux_windows_program name)
     if(arg_GUI)
         set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
     endif()
+endfunction()
+
+# The installer's own code: no exceptions (failures are reported as results), so no unwind
+# tables either; the program is downloaded and its size matters.
+add_library(tessellux_lean_code INTERFACE)
+target_compile_options(tessellux_lean_code INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions> -fno-asynchronous-unwind-tables)
+
+# tessellux_check_imports(<target> <dll>...): a test that the program imports only these DLLs
+# (compared without regard to case), so that it runs with nothing of ours beside it.
+function(tessellux_check_imports target)
+    add_test(NAME ${target}.imports
+             COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}>
+                     -DOBJDUMP=${CMAKE_OBJDUMP} "-DALLOWED=${ARGN}"
+                     -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake)
 endfunction()

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 
 WProgressBar::PercentageLayout WProgressBar::LayOutPercentage(int minimum, int maximum,
                                                               int position, int width) {
@@ -15,7 +14,7 @@ WProgressBar::PercentageLayout WProgressBar::LayOutPercentage(int minimum, int m
         percent = 0;
     if (percent > 100)
         percent = 100;
-    std::snprintf(layout.text, sizeof layout.text, "%3d%%", static_cast<int>(percent));
+    wsprintfA(layout.text, "%3d%%", static_cast<int>(percent));
     return layout;
 }
 
