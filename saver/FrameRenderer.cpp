@@ -1,52 +1,22 @@
 #include "FrameRenderer.h"
-#include "GdiObject.h"
 #include "PixelCanvas.h"
 #include <algorithm>
 #include <cmath>
+#include <windows.h>
 
 namespace {
 
-COLORREF ToColorRef(Rgb c) {
-    auto channel = [](double v) { return static_cast<BYTE>(std::clamp(v, 0.0, 1.0) * 255 + 0.5); };
-    return RGB(channel(c.r), channel(c.g), channel(c.b));
-}
-
 const Rgb kWhite{1, 1, 1};
-
-// Selects an object for the lifetime of the guard.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-    ~Selection() { SelectObject(dc_, previous_); }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 } // namespace
 
-const std::vector<POINT>& FrameRenderer::ToPoints(const std::vector<Vec2>& points, Vec2 centre,
-                                                  double scale) {
-    points_.resize(points.size());
-    for (size_t k = 0; k < points.size(); ++k) {
-        const Vec2 p = centre + (points[k] - centre) * scale;
-        points_[k] = {static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))};
-    }
-    return points_;
-}
-
 void FrameRenderer::Draw(DibSurface& surface, const TilingFrame& frame, const Palette& palette,
                          double toneShift, double fade) {
-    const HDC dc = surface.Dc();
     const int width = surface.Width(), height = surface.Height();
     const Rgb background = palette.Background();
     fade = std::clamp(fade, 0.0, 1.0);
-    auto faded = [&](Rgb c) { return ToColorRef(Mix(background, c, fade)); };
 
-    GdiFlush();  // the last frame's GDI drawing must land before the pixels are written
+    GdiFlush();  // GDI drawing still queued for the surface must land before the pixels are written
     PixelCanvas canvas(surface);
     canvas.Clear(background);
     for (const TileCell& cell : frame.cells) {
@@ -58,6 +28,13 @@ void FrameRenderer::Draw(DibSurface& surface, const TilingFrame& frame, const Pa
         const Rgb rim = Mix(background, color * (0.08 + 0.3 * cell.brightness), fade);
         const Rgb lit = Mix(color * 0.5, Mix(color, kWhite, 0.2), std::min(1.0, cell.glow));
         const Rgb heart = Mix(background, Mix(rim, lit, std::min(1.0, cell.glow) * cell.brightness), fade);
+        // Flat and round cells are filled whole, a row at a time; a fan of thin triangles
+        // would cost a row setup per triangle.
+        const bool flat = heart.r == rim.r && heart.g == rim.g && heart.b == rim.b;
+        if (flat || cell.radius > 0) {
+            canvas.FillPolygon(cell.outline, cell.centre, flat ? 0 : cell.radius, heart, rim);
+            continue;
+        }
         for (size_t k = 0; k < count; ++k)
             canvas.FillShadedTriangle(cell.centre, cell.outline[k], cell.outline[(k + 1) % count],
                                       heart, rim, rim);
@@ -65,22 +42,19 @@ void FrameRenderer::Draw(DibSurface& surface, const TilingFrame& frame, const Pa
 
     // Stroke widths follow the view, so the preview is not drowned in glow.
     const double unit = std::max(0.2, std::min(width, height) / 1080.0);
-    const int widths[3] = {std::max(2, static_cast<int>(std::lround(10 * unit))),
-                           std::max(1, static_cast<int>(std::lround(4 * unit))),
-                           std::max(1, static_cast<int>(std::lround(1.4 * unit)))};
+    const double widths[3] = {std::max(2.0, std::round(10 * unit)), std::max(1.0, std::round(4 * unit)),
+                              std::max(1.0, std::round(1.4 * unit))};
     const double strengths[3] = {0.3, 0.75, 1.0};
     for (int pass = 0; pass < 3; ++pass) {
         for (const GlowStroke& stroke : frame.strokes) {
-            if (stroke.points.size() < 2 || stroke.intensity <= 0.02)
+            if (stroke.points.size() < 2 || stroke.intensity <= 0.02 || stroke.opacity <= 0.004)
                 continue;
             Rgb c = palette.ColorAt(stroke.tone + toneShift);
             if (pass == 2)
                 c = Mix(c, kWhite, 0.55);
             const double k = strengths[pass] * std::min(1.0, stroke.intensity);
-            const GdiObject<HPEN> pen(CreatePen(PS_SOLID, widths[pass], faded(Mix(background, c, k))));
-            Selection selected(dc, pen.Get());
-            const auto& points = ToPoints(stroke.points, {}, 1.0);
-            Polyline(dc, points.data(), static_cast<int>(points.size()));
+            canvas.StrokePolyline(stroke.points, widths[pass], Mix(background, Mix(background, c, k), fade),
+                                  stroke.opacity);
         }
     }
 }

@@ -2,6 +2,7 @@
 #include "SeededRandom.h"
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 const double kPi = 3.14159265358979323846;
@@ -53,6 +54,7 @@ TilingFrame PenroseTiling::Build(double width, double height, double seconds) co
     };
 
     TilingFrame frame;
+    std::unordered_map<std::uint64_t, size_t> strokeOfEdge;  // edge (start corner, direction) -> stroke
     const double viewMargin = edge * 2;
     for (int i = 0; i < 5; ++i) {
         for (int j = i + 1; j < 5; ++j) {
@@ -96,9 +98,32 @@ TilingFrame PenroseTiling::Build(double width, double height, double seconds) co
                     cell.tone = (thick ? 0.0 : 0.45) + 0.25 * wave + seconds * 0.02;
                     cell.brightness = (thick ? 0.55 : 0.75) + 0.25 * wave;
                     cell.glow = 0.25 + 0.6 * wave;
-                    frame.strokes.push_back({{cell.outline[0], cell.outline[1], cell.outline[2],
-                                              cell.outline[3], cell.outline[0]},
-                                             cell.tone + 0.15, 0.55 + 0.45 * wave});
+                    // Neighbours share edges: each is stroked once, in the colour of the last
+                    // rhomb that has it (as when each rhomb stroked its whole outline).
+                    long long corner[5];
+                    for (int m = 0; m < 5; ++m)
+                        corner[m] = k[m];
+                    corner[i] = ki - 1, corner[j] = kj - 1;
+                    const GlowStroke edges[4] = {{{cell.outline[0], cell.outline[1]}, cell.tone + 0.15, 0.55 + 0.45 * wave},
+                                                 {{cell.outline[1], cell.outline[2]}, cell.tone + 0.15, 0.55 + 0.45 * wave},
+                                                 {{cell.outline[3], cell.outline[2]}, cell.tone + 0.15, 0.55 + 0.45 * wave},
+                                                 {{cell.outline[0], cell.outline[3]}, cell.tone + 0.15, 0.55 + 0.45 * wave}};
+                    // Edge from corner (ki-1, kj-1) along e[i], from (ki, kj-1) along e[j], from
+                    // (ki-1, kj) along e[i], and from (ki-1, kj-1) along e[j].
+                    const int directions[4] = {i, j, i, j};
+                    const long long startI[4] = {ki - 1, ki, ki - 1, ki - 1};
+                    const long long startJ[4] = {kj - 1, kj - 1, kj, kj - 1};
+                    for (int edge = 0; edge < 4; ++edge) {
+                        corner[i] = startI[edge], corner[j] = startJ[edge];
+                        std::uint64_t key = static_cast<std::uint64_t>(directions[edge]);
+                        for (int m = 0; m < 5; ++m)
+                            key = (key << 11) | (static_cast<std::uint64_t>(corner[m] + 1024) & 0x7FF);
+                        const auto [at, added] = strokeOfEdge.try_emplace(key, frame.strokes.size());
+                        if (added)
+                            frame.strokes.push_back(edges[edge]);
+                        else
+                            frame.strokes[at->second] = edges[edge];
+                    }
                     frame.cells.push_back(std::move(cell));
                 }
             }

@@ -1,28 +1,37 @@
 #include "TruchetTiling.h"
 #include "SeededRandom.h"
+#include <array>
 #include <cmath>
 
 namespace {
 
 const double kPi = 3.14159265358979323846;
-const double kPeriod = 9;      // seconds between a tile's chances to turn
-const double kTurnTime = 0.6;  // seconds to shrink (or grow) its arcs
+const double kPeriod = 9;       // seconds between a tile's chances to turn
+const double kTurnSeconds = 1.2;  // length of the cross-fade, centred on the change
 const int kArcSteps = 8;
+using Arc = std::array<Vec2, kArcSteps + 1>;
 
 // A tile's two orientations: arcs around corners (0,0) and (1,1), or around (1,0) and (0,1).
 int OrientationAt(std::uint64_t seed, long long i, long long j, long long generation) {
     return SeededRandom::HashUnit(seed, i, j, generation) < 0.5 ? 0 : 1;
 }
 
-// Points of the quarter arc of radius r around corner (0,0), in tile units, from the bottom
-// edge to the left edge (or reversed).
-std::vector<Vec2> ArcAroundOrigin(double r, bool reversed) {
-    std::vector<Vec2> points;
-    for (int k = 0; k <= kArcSteps; ++k) {
-        const double a = (reversed ? kArcSteps - k : k) * (kPi / 2) / kArcSteps;
-        points.push_back({r * std::cos(a), r * std::sin(a)});
-    }
-    return points;
+const Vec2 kCorners[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+
+// The quarter arcs of radius 1/2 around the tile's corners, in tile units; they touch at the
+// edge midpoints. Computed once, as every tile and frame uses the same.
+const std::array<Arc, 4>& CornerArcs() {
+    static const std::array<Arc, 4> arcs = [] {
+        std::array<Arc, 4> result{};
+        for (int c = 0; c < 4; ++c) {
+            for (int k = 0; k <= kArcSteps; ++k) {
+                const double a = (c * 0.5 + k * 0.5 / kArcSteps) * kPi;
+                result[c][k] = kCorners[c] + Vec2{0.5 * std::cos(a), 0.5 * std::sin(a)};
+            }
+        }
+        return result;
+    }();
+    return arcs;
 }
 
 } // namespace
@@ -34,87 +43,84 @@ TilingFrame TruchetTiling::Build(double width, double height, double seconds) co
     const long long jFirst = static_cast<long long>(std::floor(pan.y / size)) - 1;
     const long long columns = static_cast<long long>(std::ceil(width / size)) + 3;
     const long long rows = static_cast<long long>(std::ceil(height / size)) + 3;
+    const std::array<Arc, 4>& arcs = CornerArcs();
 
-    // Tiles are built in tile units for orientation 0; orientation 1 is that turned a quarter.
     TilingFrame frame;
+    frame.cells.reserve(static_cast<size_t>(columns * rows * 5));
+    frame.strokes.reserve(static_cast<size_t>(columns * rows * 2));
     const double tonePhase = seconds * 0.02;
+    // The two parities differ mostly in brightness.
+    const double toneOf[2] = {tonePhase - 0.04, tonePhase + 0.04};
+    const double brightnessOf[2] = {0.25, 0.9};
     for (long long j = jFirst; j < jFirst + rows; ++j) {
         for (long long i = iFirst; i < iFirst + columns; ++i) {
             const Vec2 origin{i * size - pan.x, j * size - pan.y};
             if (origin.x > width || origin.y > height || origin.x + size < 0 || origin.y + size < 0)
                 continue;
+            auto place = [&](Vec2 local) { return origin + local * size; };
 
-            // Each tile keeps its own schedule, so turns ripple rather than happen at once.
+            // Each tile keeps its own schedule, so turns ripple rather than happen at once. The
+            // weight of orientation 1 runs smoothly across the change nearest in time.
             const double offset = SeededRandom::HashUnit(Seed(), i, j, -1) * kPeriod;
             const double local = seconds + offset;
             const long long generation = static_cast<long long>(std::floor(local / kPeriod));
-            const double into = local - generation * kPeriod;
-            const int orientation = OrientationAt(Seed(), i, j, generation);
-            double radius = 0.5;
-            if (into < kTurnTime && OrientationAt(Seed(), i, j, generation - 1) != orientation)
-                radius = 0.5 * SmoothStep(0, kTurnTime, into);
-            if (into > kPeriod - kTurnTime && OrientationAt(Seed(), i, j, generation + 1) != orientation)
-                radius = 0.5 * SmoothStep(0, kTurnTime, kPeriod - into);
+            const double into = local - static_cast<double>(generation) * kPeriod;
+            const long long before = into < kPeriod / 2 ? generation - 1 : generation;
+            const double sinceChange = into < kPeriod / 2 ? into : into - kPeriod;
+            const int oldOrientation = OrientationAt(Seed(), i, j, before);
+            const int newOrientation = OrientationAt(Seed(), i, j, before + 1);
+            const double progress = SmoothStep(-kTurnSeconds / 2, kTurnSeconds / 2, sinceChange);
+            const double weight1 = (oldOrientation == 1 ? 1 - progress : 0) + (newOrientation == 1 ? progress : 0);
 
-            auto place = [&](Vec2 local) {
-                if (orientation == 1)
-                    local = {1 - local.y, local.x};
-                return origin + local * size;
-            };
-            auto placeAll = [&](const std::vector<Vec2>& points) {
-                std::vector<Vec2> placed;
-                placed.reserve(points.size());
-                for (Vec2 p : points)
-                    placed.push_back(place(p));
-                return placed;
-            };
-
-            // Arc around (0,0) and the same arc turned half round, around (1,1).
-            const std::vector<Vec2> arcLow = ArcAroundOrigin(radius, false);
-            std::vector<Vec2> arcHigh;
-            for (Vec2 p : arcLow)
-                arcHigh.push_back({1 - p.x, 1 - p.y});
-
-            // Corner pieces have the parity of their grid corner; the band touches the other two.
-            const long long cornerParity = ((i + j + orientation) % 2 + 2) % 2;
-            const double wave = 0.5 + 0.5 * std::sin((origin.x + origin.y) / size * 0.25 - seconds * 0.5);
-            // The two parities differ mostly in brightness; while a tile turns they meet in the
-            // middle, so the flip of parity at the turn's midpoint (radius 0) does not show.
-            const double settled = radius / 0.5;
-            const double toneOf[2] = {tonePhase - 0.04 * settled, tonePhase + 0.04 * settled};
-            const double brightnessOf[2] = {0.55 - 0.3 * settled, 0.55 + 0.35 * settled};
-            TileCell low;
-            low.outline = placeAll(arcLow);
-            low.outline.insert(low.outline.begin(), place({0, 0}));
-            low.centre = place({0, 0});
-            TileCell high;
-            high.outline = placeAll(arcHigh);
-            high.outline.insert(high.outline.begin(), place({1, 1}));
-            high.centre = place({1, 1});
-            for (TileCell* corner : {&low, &high}) {
-                corner->tone = toneOf[cornerParity];
-                corner->brightness = brightnessOf[cornerParity];
-                corner->glow = 0.9;
+            // The quarter discs, lit from their grid corner.
+            for (int c = 0; c < 4; ++c) {
+                const long long step = static_cast<long long>(kCorners[c].x + kCorners[c].y);
+                const long long parity = ((i + j + step) % 2 + 2) % 2;
+                TileCell disc;
+                disc.outline.reserve(kArcSteps + 2);
+                disc.outline.push_back(place(kCorners[c]));
+                for (Vec2 p : arcs[c])
+                    disc.outline.push_back(place(p));
+                disc.centre = disc.outline.front();
+                disc.tone = toneOf[parity];
+                disc.brightness = brightnessOf[parity];
+                disc.glow = 0.9;
+                disc.radius = size / 2;
+                frame.cells.push_back(std::move(disc));
             }
 
-            TileCell band;
-            band.outline.push_back(place({radius, 0}));
-            band.outline.push_back(place({1, 0}));
-            for (Vec2 p : ArcAroundOrigin(radius, true))  // around (1,1), from the right edge
-                band.outline.push_back(place({1 - p.x, 1 - p.y}));
-            band.outline.push_back(place({0, 1}));
-            for (Vec2 p : ArcAroundOrigin(radius, true))
-                band.outline.push_back(place(p));
-            band.centre = place({0.5, 0.5});
-            band.tone = toneOf[1 - cornerParity];
-            band.brightness = brightnessOf[1 - cornerParity];
-            band.glow = 0;
+            // The middle belongs to the band, which touches the corners the arcs do not go round.
+            TileCell middle;
+            middle.outline.reserve(4 * kArcSteps);
+            for (int c : {0, 3, 2, 1}) {  // each arc ends where the next begins
+                for (int k = 0; k < kArcSteps; ++k)
+                    middle.outline.push_back(place(arcs[c][k]));
+            }
+            middle.centre = place({0.5, 0.5});
+            const long long parity0 = ((i + j + 1) % 2 + 2) % 2;  // band colour in orientation 0
+            const long long parity1 = 1 - parity0;
+            middle.tone = toneOf[parity0] + (toneOf[parity1] - toneOf[parity0]) * weight1;
+            middle.brightness = brightnessOf[parity0] + (brightnessOf[parity1] - brightnessOf[parity0]) * weight1;
+            middle.glow = 0;
+            frame.cells.push_back(std::move(middle));
 
-            frame.strokes.push_back({placeAll(arcLow), tonePhase + 0.3 + 0.3 * wave, 1.0});
-            frame.strokes.push_back({placeAll(arcHigh), tonePhase + 0.3 + 0.3 * wave, 1.0});
-            frame.cells.push_back(std::move(low));
-            frame.cells.push_back(std::move(high));
-            frame.cells.push_back(std::move(band));
+            const double wave = 0.5 + 0.5 * std::sin((origin.x + origin.y) / size * 0.25 - seconds * 0.5);
+            const double strokeTone = tonePhase + 0.3 + 0.3 * wave;
+            for (int orientation = 0; orientation < 2; ++orientation) {
+                const double opacity = orientation == 1 ? weight1 : 1 - weight1;
+                if (opacity <= 0)
+                    continue;
+                // Orientation 0 goes round corners 0 and 2, orientation 1 round 1 and 3.
+                for (int c = orientation; c < 4; c += 2) {
+                    GlowStroke stroke;
+                    stroke.points.reserve(kArcSteps + 1);
+                    for (Vec2 p : arcs[c])
+                        stroke.points.push_back(place(p));
+                    stroke.tone = strokeTone;
+                    stroke.opacity = opacity;
+                    frame.strokes.push_back(std::move(stroke));
+                }
+            }
         }
     }
     return frame;

@@ -150,14 +150,17 @@ TEST(TilingGeometry, LatticeCellsAreCongruentAtEveryStage) {
     }
 }
 
+// A Truchet tile is four quarter discs round its corners and the piece between them.
+const size_t kTruchetPiecesPerTile = 5;
+
 TEST(TilingGeometry, TruchetPiecesStayInsideTheirTile) {
     const TilingFrame frame = TilingFactory::Make(TilingFamily::Truchet, 2, 5)->Build(800, 600, 50);
-    ASSERT_EQ(frame.cells.size() % 3, 0u);
-    for (size_t tile = 0; tile < frame.cells.size(); tile += 3) {
-        // The band holds the tile's four corners between its arcs; the three pieces fill the tile.
+    ASSERT_EQ(frame.cells.size() % kTruchetPiecesPerTile, 0u);
+    for (size_t tile = 0; tile < frame.cells.size(); tile += kTruchetPiecesPerTile) {
+        // The pieces of a tile fill exactly its square.
         double total = 0;
         Vec2 low = frame.cells[tile].outline[0], high = low;
-        for (size_t k = 0; k < 3; ++k) {
+        for (size_t k = 0; k < kTruchetPiecesPerTile; ++k) {
             total += Area(frame.cells[tile + k].outline);
             for (Vec2 p : frame.cells[tile + k].outline) {
                 low = {std::min(low.x, p.x), std::min(low.y, p.y)};
@@ -165,57 +168,72 @@ TEST(TilingGeometry, TruchetPiecesStayInsideTheirTile) {
             }
         }
         const double side = high.x - low.x;
-        EXPECT_NEAR(high.y - low.y, side, 1e-6) << "tile " << tile / 3;
-        // Arcs are polygons: a little short of the exact square area.
-        EXPECT_NEAR(total, side * side, side * side * 0.01) << "tile " << tile / 3;
+        EXPECT_NEAR(high.y - low.y, side, 1e-6) << "tile " << tile / kTruchetPiecesPerTile;
+        EXPECT_NEAR(total, side * side, side * side * 1e-9) << "tile " << tile / kTruchetPiecesPerTile;
     }
 }
 
 // Near a grid corner the pieces of all four tiles there belong to one region, so they share
-// a colour (brightness): the pattern is two-coloured by corner parity.
+// a colour (brightness): the pattern is two-coloured by corner parity, also while tiles turn.
 TEST(TilingGeometry, TruchetPiecesAtACornerShareTheirColour) {
-    const auto tiling = TilingFactory::Make(TilingFamily::Truchet, 4, 5);
-    const TilingFrame frame = tiling->Build(800, 600, 50);
-    // The first cell of the first tile starts at its corner (0,0) piece's corner point.
-    const TileCell& first = frame.cells[0];
-    const Vec2 corner = first.outline[0];
-    double side = 0;
-    for (Vec2 p : frame.cells[2].outline)
-        side = std::max(side, std::fabs(p.x - corner.x));
-    ASSERT_GT(side, 10);
-    auto brightnessAt = [&](Vec2 p) {
-        for (const TileCell& cell : frame.cells) {
-            if (Contains(cell.outline, p))
-                return cell.brightness;
-        }
-        return -1.0;
-    };
-    int checked = 0;
-    for (int gy = 1; gy < 600 / side - 1; ++gy) {
-        for (int gx = 1; gx < 800 / side - 1; ++gx) {
-            const Vec2 v{corner.x + gx * side, corner.y + gy * side};
-            if (v.x < 5 || v.y < 5 || v.x > 795 || v.y > 595)
-                continue;
-            const double d = side * 0.08;
-            const double around[4] = {brightnessAt({v.x - d, v.y - d}), brightnessAt({v.x + d, v.y - d}),
-                                      brightnessAt({v.x - d, v.y + d}), brightnessAt({v.x + d, v.y + d})};
-            // Tiles in mid-turn blend their colours; only settled corners are compared.
-            bool settled = true;
-            for (double b : around)
-                settled = settled && (std::fabs(b - 0.25) < 1e-9 || std::fabs(b - 0.9) < 1e-9);
-            if (!settled)
-                continue;
-            for (double b : around) {
-                if (b != around[0]) {
-                    ADD_FAILURE() << "corner " << gx << "," << gy << ": " << around[0] << " " << around[1] << " "
-                                  << around[2] << " " << around[3];
-                    break;
-                }
+    for (double seconds : {50.0, 61.3, 377.7}) {
+        const TilingFrame frame = TilingFactory::Make(TilingFamily::Truchet, 4, 5)->Build(800, 600, seconds);
+        // The first piece of a tile starts at the tile's corner; the middle piece spans the tile.
+        const Vec2 corner = frame.cells[0].outline[0];
+        double side = 0;
+        for (Vec2 p : frame.cells[kTruchetPiecesPerTile - 1].outline)
+            side = std::max(side, 2 * std::fabs(p.x - frame.cells[kTruchetPiecesPerTile - 1].centre.x));
+        ASSERT_GT(side, 10);
+        auto brightnessAt = [&](Vec2 p) {
+            for (const TileCell& cell : frame.cells) {
+                if (Contains(cell.outline, p))
+                    return cell.brightness;
             }
-            ++checked;
+            return -1.0;
+        };
+        int checked = 0;
+        for (int gy = -1; gy < 600 / side + 1; ++gy) {
+            for (int gx = -1; gx < 800 / side + 1; ++gx) {
+                const Vec2 v{corner.x + gx * side, corner.y + gy * side};
+                if (v.x < 5 || v.y < 5 || v.x > 795 || v.y > 595)
+                    continue;
+                const double d = side * 0.08;
+                const double around[4] = {brightnessAt({v.x - d, v.y - d}), brightnessAt({v.x + d, v.y - d}),
+                                          brightnessAt({v.x - d, v.y + d}), brightnessAt({v.x + d, v.y + d})};
+                EXPECT_TRUE(std::fabs(around[0] - 0.25) < 1e-9 || std::fabs(around[0] - 0.9) < 1e-9)
+                    << "corner " << gx << "," << gy << " at " << seconds << " s: brightness " << around[0];
+                for (double b : around) {
+                    if (b != around[0]) {
+                        ADD_FAILURE() << "corner " << gx << "," << gy << " at " << seconds << " s: " << around[0]
+                                      << " " << around[1] << " " << around[2] << " " << around[3];
+                        break;
+                    }
+                }
+                ++checked;
+            }
         }
+        EXPECT_GT(checked, 20) << seconds << " s";
     }
-    EXPECT_GT(checked, 20);
+}
+
+// A tile rewires by cross-fading its arcs: old and new arcs always add up to the two arcs of
+// one whole tile, and some frames catch tiles part way.
+TEST(TilingGeometry, TruchetTurnsCrossFadeTheirArcs) {
+    const auto tiling = TilingFactory::Make(TilingFamily::Truchet, 6, 5);
+    int halfway = 0;
+    for (double seconds = 20; seconds < 30; seconds += 0.1) {
+        const TilingFrame frame = tiling->Build(800, 600, seconds);
+        const double tiles = static_cast<double>(frame.cells.size() / kTruchetPiecesPerTile);
+        double opacity = 0;
+        for (const GlowStroke& stroke : frame.strokes) {
+            ASSERT_GT(stroke.opacity, 0) << seconds << " s";
+            ASSERT_LE(stroke.opacity, 1) << seconds << " s";
+            opacity += stroke.opacity;
+            halfway += stroke.opacity > 0.3 && stroke.opacity < 0.7 ? 1 : 0;
+        }
+        EXPECT_NEAR(opacity, 2 * tiles, 1e-9) << seconds << " s";
+    }
+    EXPECT_GT(halfway, 0) << "no tile seen turning";
 }
 
 } // namespace
