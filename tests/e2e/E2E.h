@@ -2,6 +2,8 @@
 // Shared by the end-to-end test programs: the driver, and printing of Win32 values.
 #include "Dialogs.h"
 #include "Handles.h"
+#include "Installation.h"
+#include "InstallRun.h"
 #include "Installer.h"
 #include "Poll.h"
 #include "Process.h"
