@@ -1,5 +1,7 @@
 #include "WFont.h"
 
+#include "WDeviceContext.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -63,10 +65,8 @@ WFont::WFont(const char* description) {
     Description d;
     if (!Parse(description, d))
         return;
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const WWindowDC screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     const LOGFONTA lf = ToLogFont(d, dpi);
     font_.Reset(CreateFontIndirectA(&lf));
 }

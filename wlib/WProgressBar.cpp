@@ -1,7 +1,8 @@
 #include "WProgressBar.h"
 
-#include <commctrl.h>
+#include "WDeviceContext.h"
 
+#include <commctrl.h>
 
 WProgressBar::PercentageLayout WProgressBar::LayOutPercentage(int minimum, int maximum,
                                                               int position, int width) {
@@ -75,14 +76,11 @@ bool WProgressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     case WM_PRINTCLIENT: {
         if (!percentage_)
             return false;
-        if (message == WM_PRINTCLIENT) {
+        if (message == WM_PRINTCLIENT || wParam) {
             Paint(reinterpret_cast<HDC>(wParam));
         } else {
-            PAINTSTRUCT ps;
-            HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(GetHandle(), &ps);
-            Paint(dc);
-            if (!wParam)
-                EndPaint(GetHandle(), &ps);
+            const WPaintDC dc(GetHandle());
+            Paint(dc.Get());
         }
         result = 0;
         return true;
@@ -99,8 +97,8 @@ void WProgressBar::Paint(HDC dc) {
     const PercentageLayout layout = LayOutPercentage(minimum_, maximum_, position_, width);
     const int length = lstrlenA(layout.text);
 
-    HGDIOBJ oldFont =
-        SelectObject(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    const WSelection font(dc,
+                          font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent = {0, 0};
     GetTextExtentPoint32A(dc, layout.text, length, &extent);
     const int x = client.left + (width - extent.cx) / 2;
@@ -126,6 +124,4 @@ void WProgressBar::Paint(HDC dc) {
     ::SetBkColor(dc, bar);
     ::SetTextColor(dc, background);
     ExtTextOutA(dc, x, y, options, &completed, layout.text, static_cast<UINT>(length), nullptr);
-
-    SelectObject(dc, oldFont);
 }
