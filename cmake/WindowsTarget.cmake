@@ -25,11 +25,13 @@ endfunction()
 
 # The installer's own code: no exceptions (failures are reported as results), so no unwind
 # tables either; the program is downloaded and its size matters. It runs on one thread, so
-# local statics need no locking (which would bring the thread library in).
+# local statics need no locking (which would bring the thread library in). Nothing in it asks
+# for a type at run time, so no type information either.
 add_library(tessellux_lean_code INTERFACE)
 target_compile_options(tessellux_lean_code INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions>
     $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
     -fno-asynchronous-unwind-tables)
 
 # tessellux_check_imports(<target> <dll>...): a test that the program imports only these DLLs
