@@ -38,6 +38,10 @@ char* WString::SetLength(std::size_t length) {
     return text_;
 }
 
+WString& WString::operator+=(const char* tail) {
+    return tail ? Append(tail, std::strlen(tail)) : *this;
+}
+
 WString& WString::Append(const char* text, std::size_t length) {
     if (length == 0)
         return *this;

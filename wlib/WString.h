@@ -23,7 +23,9 @@ public:
     char* SetLength(std::size_t length);
 
     WString& operator+=(const WString& tail) { return Append(tail.text_, tail.length_); }
+    WString& operator+=(const char* tail); // no temporary string for a literal
     friend WString operator+(WString head, const WString& tail) { return head += tail; }
+    friend WString operator+(WString head, const char* tail) { return head += tail; }
     friend bool operator==(const WString& a, const WString& b) { return a.Equals(b); }
     friend bool operator!=(const WString& a, const WString& b) { return !a.Equals(b); }
 
