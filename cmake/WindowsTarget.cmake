@@ -24,10 +24,15 @@ function(tessellux_windows_program name)
 endfunction()
 
 # The installer's own code: no exceptions (failures are reported as results), so no unwind
-# tables either; the program is downloaded and its size matters.
+# tables either; the program is downloaded and its size matters. It runs on one thread, so
+# local statics need no locking (which would bring the thread library in). Nothing in it asks
+# for a type at run time, so no type information either.
 add_library(tessellux_lean_code INTERFACE)
 target_compile_options(tessellux_lean_code INTERFACE
-    $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions> -fno-asynchronous-unwind-tables)
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions>
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>
+    -fno-asynchronous-unwind-tables)
 
 # tessellux_check_imports(<target> <dll>...): a test that the program imports only these DLLs
 # (compared without regard to case), so that it runs with nothing of ours beside it.

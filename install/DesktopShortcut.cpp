@@ -3,7 +3,6 @@
 #include <shlobj.h>
 
 #include <cstring>
-#include <string>
 
 namespace {
 // The shell's published identifiers, defined here so that the program does not link the whole
@@ -26,9 +25,9 @@ bool CopyWhole(PathBuffer& path, const char* text) {
 
 // The link's path as the wide text IPersistFile::Save takes; false, and nothing converted, when
 // the path would not fit in MAX_PATH characters, terminator included.
-bool ToWideLinkPath(const std::string& linkPath, wchar_t (&widePath)[MAX_PATH]) {
-    return linkPath.size() < MAX_PATH &&
-           MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) != 0;
+bool ToWideLinkPath(const WString& linkPath, wchar_t (&widePath)[MAX_PATH]) {
+    return linkPath.GetLength() < MAX_PATH &&
+           MultiByteToWideChar(CP_ACP, 0, linkPath.GetText(), -1, widePath, MAX_PATH) != 0;
 }
 
 // The desktop folder's file system path, as the shell reports it for `owner`.
@@ -49,7 +48,7 @@ void WriteLink(IShellLinkA& link, IPersistFile& file, HWND owner, const char* ta
     PathBuffer path{};
     wchar_t widePath[MAX_PATH]{};
     if (!GetDesktopFolder(owner, path) || !linkName ||
-        !ToWideLinkPath(std::string(path) + '\\' + linkName, widePath))
+        !ToWideLinkPath(WString(path) + "\\" + linkName, widePath))
         return;
     if (FAILED(file.Save(widePath, TRUE)))
         return;

@@ -1,20 +1,28 @@
 #pragma once
 #include <cstddef>
-#include <vector>
 
 // A private block of bytes. Size 0 and a null data pointer when it holds nothing.
 class WBuffer {
 public:
     WBuffer() = default;
     WBuffer(const void* data, std::size_t size) { Assign(data, size); }
+    WBuffer(const WBuffer& other) : WBuffer(other.bytes_, other.size_) {}
+    WBuffer(WBuffer&& other) noexcept;
+    WBuffer& operator=(const WBuffer& other) {
+        Assign(other.bytes_, other.size_);
+        return *this;
+    }
+    WBuffer& operator=(WBuffer&& other) noexcept;
+    ~WBuffer() { Empty(); }
 
-    std::size_t GetSize() const { return bytes_.size(); }
-    const unsigned char* GetData() const { return bytes_.empty() ? nullptr : bytes_.data(); }
-    unsigned char* GetData() { return bytes_.empty() ? nullptr : bytes_.data(); }
+    std::size_t GetSize() const { return size_; }
+    const unsigned char* GetData() const { return bytes_; }
+    unsigned char* GetData() { return bytes_; }
 
     void Assign(const void* data, std::size_t size);
-    void Empty() { std::vector<unsigned char>().swap(bytes_); }
+    void Empty();
 
 private:
-    std::vector<unsigned char> bytes_;
+    unsigned char* bytes_ = nullptr;
+    std::size_t size_ = 0;
 };

@@ -1,14 +1,14 @@
 #include "WEventGenerator.h"
 
 bool WEventGenerator::FireEvent(WEventID id, WObject* source, WEventData* data) {
-    // A snapshot, so that handlers may change the list (or end their receiver's window)
+    // Copies, the latest first, so that handlers may change the list (or end this object)
     // while this loop runs.
-    std::vector<std::shared_ptr<Handler>> pending;
-    for (const Entry& entry : handlers_)
-        if (entry.id == id)
-            pending.push_back(entry.handler);
-    for (const auto& handler : pending)
-        if (handler->Call(source, data))
+    WArray<Handler> pending;
+    for (std::size_t i = handlers_.GetSize(); i-- > 0;)
+        if (handlers_[i].id == id)
+            pending.Append(handlers_[i].handler);
+    for (const Handler& handler : pending)
+        if (handler.call(handler, source, data))
             return true;
     return false;
 }

@@ -1,8 +1,9 @@
 #pragma once
+#include "WArray.h"
 #include "WObject.h"
 
-#include <memory>
-#include <vector>
+#include <cstddef>
+#include <cstring>
 
 enum class WEventID {
     Start,      // application: before the message loop
@@ -33,17 +34,19 @@ public:
 
     template <class Receiver>
     void AddEventHandler(WEventID id, Receiver* receiver, MemberHandler<Receiver> handler) {
-        handlers_.insert(handlers_.begin(),
-                         Entry{id, std::make_shared<Bound<Receiver>>(receiver, handler)});
+        handlers_.Append(Entry{id, Bind(receiver, handler)});
     }
 
     // Removes the most recently added handler that matches; reports whether there was one.
     template <class Receiver>
     bool RemoveEventHandler(WEventID id, Receiver* receiver, MemberHandler<Receiver> handler) {
-        const Bound<Receiver> wanted(receiver, handler);
-        for (auto it = handlers_.begin(); it != handlers_.end(); ++it) {
-            if (it->id == id && it->handler->Same(wanted)) {
-                handlers_.erase(it);
+        const Handler wanted = Bind(receiver, handler);
+        for (std::size_t i = handlers_.GetSize(); i-- > 0;) {
+            const Entry& entry = handlers_[i];
+            if (entry.id == id && entry.handler.call == wanted.call &&
+                entry.handler.receiver == wanted.receiver &&
+                MemberOf<Receiver>(entry.handler) == handler) {
+                handlers_.RemoveAt(i);
                 return true;
             }
         }
@@ -57,37 +60,37 @@ public:
     std::size_t CountEventHandlers(WEventID id) const;
 
 private:
+    // A handler as plain data, so that firing can run copies while the list changes: the
+    // receiver, the member function's bytes and a caller that knows the receiver's type (which
+    // also tells handlers of different receiver types apart).
     struct Handler {
-        virtual ~Handler() = default;
-        virtual bool Call(WObject* source, WEventData* data) = 0;
-        virtual const void* Kind() const = 0;
-        virtual bool Same(const Handler& other) const = 0;
+        bool (*call)(const Handler& handler, WObject* source, WEventData* data);
+        void* receiver;
+        alignas(MemberHandler<WObject>) unsigned char member[sizeof(MemberHandler<WObject>)];
     };
 
-    template <class Receiver> struct Bound final : Handler {
-        Bound(Receiver* r, MemberHandler<Receiver> h) : receiver(r), member(h) {}
-        bool Call(WObject* source, WEventData* data) override {
-            return (receiver->*member)(source, data);
-        }
-        static const void* KindTag() {
-            static const char tag = 0;
-            return &tag;
-        }
-        const void* Kind() const override { return KindTag(); }
-        bool Same(const Handler& other) const override {
-            if (other.Kind() != Kind())
-                return false;
-            const auto& o = static_cast<const Bound&>(other);
-            return o.receiver == receiver && o.member == member;
-        }
-        Receiver* receiver;
+    template <class Receiver> static MemberHandler<Receiver> MemberOf(const Handler& handler) {
         MemberHandler<Receiver> member;
-    };
+        std::memcpy(&member, handler.member, sizeof member);
+        return member;
+    }
+    template <class Receiver>
+    static bool Call(const Handler& handler, WObject* source, WEventData* data) {
+        return (static_cast<Receiver*>(handler.receiver)->*MemberOf<Receiver>(handler))(source,
+                                                                                       data);
+    }
+    template <class Receiver>
+    static Handler Bind(Receiver* receiver, MemberHandler<Receiver> member) {
+        static_assert(sizeof member == sizeof(Handler::member), "member pointers differ in size");
+        Handler handler = {&Call<Receiver>, static_cast<void*>(receiver), {}};
+        std::memcpy(handler.member, &member, sizeof member);
+        return handler;
+    }
 
     struct Entry {
         WEventID id;
-        std::shared_ptr<Handler> handler;
+        Handler handler;
     };
 
-    std::vector<Entry> handlers_;
+    WArray<Entry> handlers_; // the oldest first
 };

@@ -4,6 +4,7 @@
 #include "WHandle.h"
 
 #include <cstddef>
+#include <utility>
 
 // A file opened for writing. The handle is closed by Close or, failing that, the destructor.
 class WFile {

@@ -2,39 +2,63 @@
 
 #include <windows.h>
 
+namespace {
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// The first separator at or after `from`; `length` when there is none.
+std::size_t FindSeparator(const char* text, std::size_t length, std::size_t from) {
+    while (from < length && !IsSeparator(text[from]))
+        ++from;
+    return from;
+}
+
+// The last position holding a character that `matches`, or `length` when there is none.
+template <class Match> std::size_t FindLast(const char* text, std::size_t length, Match matches) {
+    for (std::size_t i = length; i-- > 0;)
+        if (matches(text[i]))
+            return i;
+    return length;
+}
+} // namespace
+
 WFilePath::Parts WFilePath::Split() const {
-    const std::string& text = Str();
+    const char* text = GetText();
+    const std::size_t length = GetLength();
     Parts parts = {0, 0, 0};
-    if (text.size() >= 2 && text[1] == ':') {
+    if (length >= 2 && text[1] == ':') {
         parts.driveEnd = 2;
-    } else if (text.size() >= 2 && (text[0] == '\\' || text[0] == '/') && text[0] == text[1]) {
+    } else if (length >= 2 && IsSeparator(text[0]) && text[0] == text[1]) {
         // \\server\share
-        std::size_t end = text.find_first_of("\\/", 2);
-        if (end != std::string::npos)
-            end = text.find_first_of("\\/", end + 1);
-        parts.driveEnd = end == std::string::npos ? text.size() : end;
+        std::size_t end = FindSeparator(text, length, 2);
+        if (end != length)
+            end = FindSeparator(text, length, end + 1);
+        parts.driveEnd = end;
     }
-    const std::size_t lastSeparator = text.find_last_of("\\/");
-    parts.directoryEnd = lastSeparator == std::string::npos || lastSeparator < parts.driveEnd
+    const std::size_t lastSeparator = FindLast(text, length, IsSeparator);
+    parts.directoryEnd = lastSeparator == length || lastSeparator < parts.driveEnd
                              ? parts.driveEnd
                              : lastSeparator + 1;
-    const std::size_t dot = text.find_last_of('.');
-    parts.nameEnd = dot == std::string::npos || dot < parts.directoryEnd ? text.size() : dot;
+    const std::size_t dot = FindLast(text, length, [](char c) { return c == '.'; });
+    parts.nameEnd = dot == length || dot < parts.directoryEnd ? length : dot;
     return parts;
 }
 
-WString WFilePath::GetDrive() const { return WString(Str().substr(0, Split().driveEnd)); }
+WString WFilePath::Part(std::size_t begin, std::size_t end) const {
+    return WString(GetText() + begin, end - begin);
+}
+
+WString WFilePath::GetDrive() const { return Part(0, Split().driveEnd); }
 
 WString WFilePath::GetDirectory() const {
     const Parts p = Split();
-    return WString(Str().substr(p.driveEnd, p.directoryEnd - p.driveEnd));
+    return Part(p.driveEnd, p.directoryEnd);
 }
 
 WString WFilePath::GetFileName() const {
     const Parts p = Split();
-    return WString(Str().substr(p.directoryEnd, p.nameEnd - p.directoryEnd));
+    return Part(p.directoryEnd, p.nameEnd);
 }
 
-WString WFilePath::GetExtension() const { return WString(Str().substr(Split().nameEnd)); }
+WString WFilePath::GetExtension() const { return Part(Split().nameEnd, GetLength()); }
 
 bool WFilePath::Exists() const { return GetFileAttributesA(GetText()) != INVALID_FILE_ATTRIBUTES; }

@@ -26,4 +26,5 @@ private:
         std::size_t driveEnd, directoryEnd, nameEnd;
     };
     Parts Split() const;
+    WString Part(std::size_t begin, std::size_t end) const;
 };

@@ -4,40 +4,39 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 bool WFont::Parse(const char* text, Description& out) {
     if (!text)
         return false;
     Description result;
-    std::string rest = text;
+    const char* rest = text;
     std::size_t field = 0;
     while (true) {
-        const std::size_t dot = rest.find('.');
-        const std::string part = rest.substr(0, dot);
+        const char* dot = std::strchr(rest, '.');
+        const WString part(rest, dot ? static_cast<std::size_t>(dot - rest) : std::strlen(rest));
         if (field == 0) {
             char* end = nullptr;
-            const long points = std::strtol(part.c_str(), &end, 10);
-            if (part.empty() || *end != '\0' || points <= 0 || points > 1638)
+            const long points = std::strtol(part.GetText(), &end, 10);
+            if (part.IsEmpty() || *end != '\0' || points <= 0 || points > 1638)
                 return false;
             result.points = static_cast<int>(points);
         } else if (field == 1) {
-            if (part.empty() || part.size() >= LF_FACESIZE)
+            if (part.IsEmpty() || part.GetLength() >= LF_FACESIZE)
                 return false;
-            result.face = part.c_str();
-        } else if (lstrcmpiA(part.c_str(), "Bold") == 0) {
+            result.face = part;
+        } else if (lstrcmpiA(part.GetText(), "Bold") == 0) {
             result.bold = true;
-        } else if (lstrcmpiA(part.c_str(), "Italic") == 0) {
+        } else if (lstrcmpiA(part.GetText(), "Italic") == 0) {
             result.italic = true;
-        } else if (lstrcmpiA(part.c_str(), "Underline") == 0) {
+        } else if (lstrcmpiA(part.GetText(), "Underline") == 0) {
             result.underline = true;
-        } else if (lstrcmpiA(part.c_str(), "Strikeout") == 0) {
+        } else if (lstrcmpiA(part.GetText(), "Strikeout") == 0) {
             result.strikeout = true;
         }
         ++field;
-        if (dot == std::string::npos)
+        if (!dot)
             break;
-        rest.erase(0, dot + 1);
+        rest = dot + 1;
     }
     if (field < 2)
         return false;

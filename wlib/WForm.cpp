@@ -1,9 +1,9 @@
 #include "WForm.h"
 
+#include "WArray.h"
 #include "WPlatform.h"
 
 #include <algorithm>
-#include <vector>
 
 void WForm::Centre() {
     HWND window = GetHandle();
@@ -63,16 +63,16 @@ void WForm::SetTabOrder(int count, const HWND* order) {
     HWND window = GetHandle();
     if (!window || count <= 0)
         return;
-    const std::vector<HWND> listed(order, order + count);
-    std::vector<HWND> sequence;
+    const WArray<HWND> listed(order, static_cast<std::size_t>(count));
+    WArray<HWND> sequence;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (std::find(listed.begin(), listed.end(), child) == listed.end())
-            sequence.push_back(child);
+        if (!listed.Contains(child))
+            sequence.Append(child);
     for (HWND child : listed)
         if (child)
-            sequence.push_back(child);
+            sequence.Append(child);
 
-    HDWP batch = BeginDeferWindowPos(static_cast<int>(sequence.size()));
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(sequence.GetSize()));
     HWND after = HWND_TOP;
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED |
                        SWP_NOCOPYBITS | SWP_NOOWNERZORDER;
@@ -89,8 +89,8 @@ WRect WForm::GetScreenRectangle() {
     return WRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-void WForm::SetFont(std::shared_ptr<const WFont> font, bool redraw) {
-    WWindow::SetFont(font, redraw);
+void WForm::SetFont(std::unique_ptr<const WFont> font, bool redraw) {
+    WWindow::SetFont(std::move(font), redraw);
     if (!Exists() || !GetFont())
         return;
     // The dialog manager gives a template's font to every item; a new form font does the same.

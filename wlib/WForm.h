@@ -26,7 +26,7 @@ public:
     static WRect GetScreenRectangle();
 
     // Sets the font of the form and of all its children.
-    void SetFont(std::shared_ptr<const WFont> font, bool redraw) override;
+    void SetFont(std::unique_ptr<const WFont> font, bool redraw) override;
     using WWindow::SetFont;
 
 private:

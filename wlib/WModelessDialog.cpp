@@ -1,19 +1,15 @@
 #include "WModelessDialog.h"
 
-#include <algorithm>
-#include <vector>
+#include "WArray.h"
 
 namespace {
 // The live forms of the (one) GUI thread, for the message loop's pre-processing.
-std::vector<WModelessDialog*>& LiveForms() {
-    static std::vector<WModelessDialog*> forms;
+WArray<WModelessDialog*>& LiveForms() {
+    static WArray<WModelessDialog*> forms;
     return forms;
 }
 
-void Forget(WModelessDialog* form) {
-    auto& forms = LiveForms();
-    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
-}
+void Forget(WModelessDialog* form) { LiveForms().RemoveAll(form); }
 } // namespace
 
 WModelessDialog::~WModelessDialog() {
@@ -36,7 +32,7 @@ bool WModelessDialog::PreTranslateMessage(MSG& message) {
     if (!(keyboard || mouse) || GetCapture())
         return false;
     // A copy: a handler run from IsDialogMessageA may end a form.
-    const std::vector<WModelessDialog*> forms = LiveForms();
+    const WArray<WModelessDialog*> forms = LiveForms();
     for (WModelessDialog* form : forms)
         if (form->Exists() && IsDialogMessageA(form->GetHandle(), &message))
             return true;
@@ -50,7 +46,7 @@ INT_PTR CALLBACK WModelessDialog::DialogProc(HWND window, UINT message, WPARAM w
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<WModelessDialog*>(lParam);
         self->Attach(window, false);
-        LiveForms().push_back(self);
+        LiveForms().Append(self);
         self->CoverMonitorIfMaximized();
         return self->OnMessage(message, wParam, lParam);
     }

@@ -2,16 +2,14 @@
 
 #include "WPlatform.h"
 
-#include <string>
-
 bool WProcess::Start(const char* application, const WString& commandLine, DWORD creationFlags,
                      DWORD startupFlags) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = startupFlags;
     PROCESS_INFORMATION started = {};
-    std::string line = commandLine.Str(); // CreateProcessA may write into it
-    if (!CreateProcessA(application, line.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+    WString line = commandLine; // CreateProcessA may write into it
+    if (!CreateProcessA(application, line.SetLength(line.GetLength()), nullptr, nullptr, FALSE, creationFlags, nullptr,
                         nullptr, &startup, &started))
         return false;
     CloseHandle(started.hThread);

@@ -1,6 +1,6 @@
 #include "WSystemLibrary.h"
 
-#include <string>
+#include "WString.h"
 
 void RestrictDllSearchToSystem() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
@@ -20,8 +20,6 @@ HMODULE LoadSystemLibrary(const char* fileName) {
     const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return nullptr;
-    std::string path(directory, length);
-    path += '\\';
-    path += fileName;
-    return LoadLibraryA(path.c_str());
+    const WString path = WString(directory, length) + "\\" + fileName;
+    return LoadLibraryA(path.GetText());
 }

@@ -2,15 +2,19 @@
 
 #include "WDeviceContext.h"
 
-#include <string>
+#include "WString.h"
+
+#include <cstring>
 
 SIZE MeasureWindowText(HWND window) {
     SIZE size = {0, 0};
     if (!window)
         return size;
     const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    WString text;
+    const int copied =
+        GetWindowTextA(window, text.SetLength(static_cast<std::size_t>(length)), length + 1);
+    text.SetLength(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     const WWindowDC dc(window);
     if (!dc.Get())
         return size;
@@ -19,8 +23,10 @@ SIZE MeasureWindowText(HWND window) {
     {
         const WSelection selected(dc.Get(),
                                   font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-        const UINT lines = text.find('\n') == std::string::npos ? DT_SINGLELINE : 0;
-        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | lines);
+        const UINT lines =
+            std::memchr(text.GetText(), '\n', text.GetLength()) ? 0 : DT_SINGLELINE;
+        DrawTextA(dc.Get(), text.GetText(), static_cast<int>(text.GetLength()), &r,
+                  DT_CALCRECT | lines);
     }
     size.cx = r.right - r.left;
     size.cy = r.bottom - r.top;

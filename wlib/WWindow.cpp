@@ -71,9 +71,9 @@ void WWindow::SetVisible(bool visible) {
 bool WWindow::IsVisible() const { return window_ && IsWindowVisible(window_); }
 bool WWindow::IsEnabled() const { return window_ && IsWindowEnabled(window_); }
 
-void WWindow::SetFont(std::shared_ptr<const WFont> font, bool redraw) {
+void WWindow::SetFont(std::unique_ptr<const WFont> font, bool redraw) {
     // The old font may still be selected by the window until WM_SETFONT returns.
-    std::shared_ptr<const WFont> previous = std::move(font_);
+    std::unique_ptr<const WFont> previous = std::move(font_);
     font_ = std::move(font);
     if (window_)
         SendMessageA(window_, WM_SETFONT,
@@ -90,10 +90,11 @@ WString WWindow::GetText() const {
     if (!window_)
         return WString();
     const int length = GetWindowTextLengthA(window_);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window_, text.data(), length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return WString(std::move(text));
+    WString text;
+    const int copied =
+        GetWindowTextA(window_, text.SetLength(static_cast<std::size_t>(length)), length + 1);
+    text.SetLength(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
 }
 
 void WWindow::SetTopmost(bool topmost) {

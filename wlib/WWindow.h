@@ -33,9 +33,9 @@ public:
     bool IsEnabled() const;
 
     // WM_SETFONT with the font; the window keeps the font alive as long as it uses it.
-    virtual void SetFont(std::shared_ptr<const WFont> font, bool redraw);
+    virtual void SetFont(std::unique_ptr<const WFont> font, bool redraw);
     void SetFont(const char* description, bool redraw) {
-        SetFont(std::make_shared<const WFont>(description), redraw);
+        SetFont(std::make_unique<const WFont>(description), redraw);
     }
     const WFont* GetFont() const { return font_.get(); }
 
@@ -98,7 +98,7 @@ private:
 
     HWND window_ = nullptr;
     WNDPROC original_ = nullptr;
-    std::shared_ptr<const WFont> font_;
+    std::unique_ptr<const WFont> font_;
     WColor background_;
     WBrushHandle backgroundBrush_;
     WColor textColor_;
