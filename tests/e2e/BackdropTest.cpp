@@ -8,33 +8,11 @@ using namespace e2e;
 
 namespace {
 
-class BackdropTest : public ::testing::Test {
+class BackdropTest : public SharedInstallerTest<kBackdropTemplate> {
 protected:
-    static void SetUpTestSuite() {
-        installer = new RunningInstaller();
-        reference = new ReferenceDialog(InstallerPath(), "ID_Form2");
-    }
-    static void TearDownTestSuite() {
-        if (installer->Ok()) {
-            EXPECT_EQ(installer->CancelAndWait(), std::optional<DWORD>(0));
-        }
-        delete installer;
-        delete reference;
-        installer = nullptr;
-        reference = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(installer->Ok()) << installer->Problem();
-        ASSERT_TRUE(reference->Ok()) << "reference dialog, error " << reference->LoadError();
-    }
     static HWND Backdrop() { return installer->Backdrop(); }
     static HWND Title() { return GetDlgItem(installer->Backdrop(), 101); }
-
-    static RunningInstaller* installer;
-    static ReferenceDialog* reference;
 };
-RunningInstaller* BackdropTest::installer = nullptr;
-ReferenceDialog* BackdropTest::reference = nullptr;
 
 TEST_F(BackdropTest, PopupWithoutCaption) {
     const DWORD style = Style(Backdrop());

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 inline bool operator==(const RECT& a, const RECT& b) {
@@ -30,3 +32,30 @@ inline std::string Hex(unsigned long value) {
 // Dark blue (colour 6 of the palette) and white (colour 8).
 constexpr COLORREF kDarkBlue = RGB(0, 0, 128);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// One running installer, and the reference dialog made from one of its templates, shared by a
+// suite's read-only checks; tests that change state start installers of their own.
+inline constexpr char kMainWindowTemplate[] = "ID_Form1";
+inline constexpr char kBackdropTemplate[] = "ID_Form2";
+
+template <const char* Template> class SharedInstallerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        installer = std::make_unique<e2e::RunningInstaller>();
+        reference = std::make_unique<e2e::ReferenceDialog>(e2e::InstallerPath(), Template);
+    }
+    static void TearDownTestSuite() {
+        if (installer->Ok()) {
+            EXPECT_EQ(installer->CancelAndWait(), std::optional<DWORD>(0));
+        }
+        installer.reset();
+        reference.reset();
+    }
+    void SetUp() override {
+        ASSERT_TRUE(installer->Ok()) << installer->Problem();
+        ASSERT_TRUE(reference->Ok()) << "reference dialog, error " << reference->LoadError();
+    }
+
+    static inline std::unique_ptr<e2e::RunningInstaller> installer;
+    static inline std::unique_ptr<e2e::ReferenceDialog> reference;
+};

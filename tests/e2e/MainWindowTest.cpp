@@ -10,34 +10,11 @@ using namespace e2e;
 
 namespace {
 
-// One installer for the checks that only read; tests that change state start their own.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public SharedInstallerTest<kMainWindowTemplate> {
 protected:
-    static void SetUpTestSuite() {
-        installer = new RunningInstaller();
-        reference = new ReferenceDialog(InstallerPath(), "ID_Form1");
-    }
-    static void TearDownTestSuite() {
-        if (installer->Ok()) {
-            EXPECT_EQ(installer->CancelAndWait(), std::optional<DWORD>(0));
-        }
-        delete installer;
-        delete reference;
-        installer = nullptr;
-        reference = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(installer->Ok()) << installer->Problem();
-        ASSERT_TRUE(reference->Ok()) << "reference dialog, error " << reference->LoadError();
-    }
     static HWND Main() { return installer->Main(); }
     static HWND Item(int id) { return installer->Item(id); }
-
-    static RunningInstaller* installer;
-    static ReferenceDialog* reference;
 };
-RunningInstaller* MainWindowTest::installer = nullptr;
-ReferenceDialog* MainWindowTest::reference = nullptr;
 
 TEST_F(MainWindowTest, Title) {
     EXPECT_EQ(Text(Main()), "Tessellux Installation");

@@ -1,7 +1,6 @@
 // RES_SCR and RES_HLP made only of CR, LF, EOF (1A) and NUL bytes: a text-mode write would
 // add or drop bytes. RES_SCR inflates to exactly 2,000,000 bytes, the whole output buffer.
-#include "Form1.h"
-#include "PayloadTestSupport.h"
+#include "ExtractionFixture.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -9,21 +8,16 @@
 #include <algorithm>
 
 namespace {
-class BinaryPayloadTest : public testing::Test {
+class BinaryPayloadTest : public ExtractionFixture {
 protected:
     void SetUp() override {
-        form.SetScreenSaverPath(screenSaverPath.c_str());
-        form.SetHelpFilePath(helpFilePath.c_str());
+        ExtractionFixture::SetUp();
         // RES_HLP is the raw fixture that RES_SCR packs.
         const std::optional<Bytes> raw = ResourceBytes("RES_HLP");
         ASSERT_TRUE(raw.has_value());
         fixture = *raw;
     }
 
-    ScratchFolder folder;
-    const std::string screenSaverPath = folder / "Tessellux.scr";
-    const std::string helpFilePath = folder / "Tessellux.chm";
-    Form1 form;
     Bytes fixture;
 };
 

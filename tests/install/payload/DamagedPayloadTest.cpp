@@ -1,24 +1,12 @@
 // A RES_SCR whose Adler-32 trailer is wrong (every byte inflates; only the check at the very
 // end fails), and an empty RES_HLP.
-#include "Form1.h"
-#include "PayloadTestSupport.h"
+#include "ExtractionFixture.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
 
 namespace {
-class DamagedPayloadTest : public testing::Test {
-protected:
-    void SetUp() override {
-        form.SetScreenSaverPath(screenSaverPath.c_str());
-        form.SetHelpFilePath(helpFilePath.c_str());
-    }
-
-    ScratchFolder folder;
-    const std::string screenSaverPath = folder / "Tessellux.scr";
-    const std::string helpFilePath = folder / "Tessellux.chm";
-    Form1 form;
-};
+using DamagedPayloadTest = ExtractionFixture;
 } // namespace
 
 TEST_F(DamagedPayloadTest, FixtureIsDamagedOnlyAtTheEnd) {

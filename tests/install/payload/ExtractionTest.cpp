@@ -1,6 +1,5 @@
 // ExtractScreenSaver and ExtractHelpFile with the installer's own RES_SCR and RES_HLP.
-#include "Form1.h"
-#include "PayloadTestSupport.h"
+#include "ExtractionFixture.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -8,12 +7,10 @@
 #include <cstring>
 
 namespace {
-class ExtractionTest : public testing::Test {
+class ExtractionTest : public ExtractionFixture {
 protected:
     void SetUp() override {
-        form.SetScreenSaverPath(screenSaverPath.c_str());
-        form.SetHelpFilePath(helpFilePath.c_str());
-
+        ExtractionFixture::SetUp();
         const std::optional<Bytes> stream = ResourceBytes("RES_SCR");
         ASSERT_TRUE(stream.has_value());
         packed = *stream;
@@ -27,10 +24,6 @@ protected:
         helpFile = *help;
     }
 
-    ScratchFolder folder;
-    const std::string screenSaverPath = folder / "Tessellux.scr";
-    const std::string helpFilePath = folder / "Tessellux.chm";
-    Form1 form;
     Bytes packed;
     Bytes screenSaver;
     Bytes helpFile;

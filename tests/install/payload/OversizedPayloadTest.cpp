@@ -1,24 +1,12 @@
 // A well-formed RES_SCR that inflates to 2,000,001 bytes, one more than the buffer, and no
 // RES_HLP at all (NoHelp.rc).
-#include "Form1.h"
-#include "PayloadTestSupport.h"
+#include "ExtractionFixture.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
 
 namespace {
-class OversizedPayloadTest : public testing::Test {
-protected:
-    void SetUp() override {
-        form.SetScreenSaverPath(screenSaverPath.c_str());
-        form.SetHelpFilePath(helpFilePath.c_str());
-    }
-
-    ScratchFolder folder;
-    const std::string screenSaverPath = folder / "Tessellux.scr";
-    const std::string helpFilePath = folder / "Tessellux.chm";
-    Form1 form;
-};
+using OversizedPayloadTest = ExtractionFixture;
 } // namespace
 
 TEST_F(OversizedPayloadTest, FixtureIsWellFormedButOneByteTooLarge) {
