@@ -11,6 +11,8 @@
 
 #include <zlib.h>
 
+#include "Clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -23,21 +25,7 @@ namespace {
 // What the installer's own buffer holds at most.
 constexpr uLong kBufferSize = 2'000'000;
 
-double Now() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / frequency;
-}
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // Seconds from the click to "Finished"; negative when the run went wrong. The box is answered
 // and the run waited for, so the next one starts clean.
@@ -51,11 +39,11 @@ double TimeOneInstall(const std::string& installer, bool withLink) {
     if (!withLink)
         SendOrZero(running.Item(109), BM_CLICK);
     HWND box = nullptr;
-    const double clicked = Now();
+    const double clicked = SecondsNow();
     PostClick(running.Item(101));
     const double deadline = clicked + 30;
     // Polled without a pause worth the name: the interval is part of what is measured.
-    while (!box && Now() < deadline && running.Proc().IsRunning()) {
+    while (!box && SecondsNow() < deadline && running.Proc().IsRunning()) {
         for (HWND w : TopLevelWindows(running.Proc().Id()))
             if (w != running.Main() && w != running.Backdrop() && ClassName(w) == "#32770" &&
                 HasVisibleStyle(w) && Text(w) == "Finished")
@@ -63,7 +51,7 @@ double TimeOneInstall(const std::string& installer, bool withLink) {
         if (!box)
             Sleep(1);
     }
-    const double seconds = Now() - clicked;
+    const double seconds = SecondsNow() - clicked;
     if (!box) {
         std::fprintf(stderr, "no \"Finished\" box\n");
         return -1;
@@ -146,9 +134,9 @@ int main(int argc, char** argv) {
     {
         BareExtraction extraction(installer, WindowsDirectory() + "\\tessellux-bench.tmp");
         for (int i = 0; i < iterations; ++i) {
-            const double start = Now();
+            const double start = SecondsNow();
             bytes = extraction.Run();
-            bare.push_back(Now() - start);
+            bare.push_back(SecondsNow() - start);
             if (!bytes)
                 break;
         }

@@ -6,6 +6,8 @@
 
 #include <zlib.h>
 
+#include "Clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -16,21 +18,7 @@
 namespace {
 constexpr uLong kBufferSize = 2'000'000;
 
-double Now() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / frequency;
-}
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The bare work: the resource read in place, a buffer allocated once, no temporary file.
 class PlainExtraction {
@@ -93,14 +81,14 @@ int main(int argc, char** argv) {
     } else {
         std::vector<double> formTimes, plainTimes;
         for (int i = 0; i < iterations && status == 0; ++i) {
-            double start = Now();
+            double start = SecondsNow();
             if (!form.ExtractScreenSaver())
                 status = 1;
-            formTimes.push_back(Now() - start);
-            start = Now();
+            formTimes.push_back(SecondsNow() - start);
+            start = SecondsNow();
             if (plain.Run() != size)
                 status = 1;
-            plainTimes.push_back(Now() - start);
+            plainTimes.push_back(SecondsNow() - start);
         }
         const double formMedian = Median(formTimes) * 1000;
         const double plainMedian = Median(plainTimes) * 1000;

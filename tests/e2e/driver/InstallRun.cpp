@@ -1,5 +1,6 @@
 #include "InstallRun.h"
 
+#include "Clock.h"
 #include "Installer.h"
 #include "Poll.h"
 #include "Windows.h"
@@ -11,17 +12,6 @@
 namespace e2e {
 
 namespace {
-double Seconds() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / frequency;
-}
-
 bool HasIcon(HWND box) {
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (ClassName(child) == "Static" && (Style(child) & SS_TYPEMASK) == SS_ICON)
@@ -77,7 +67,7 @@ InstallOutcome RunInstall(const InstallOptions& options) {
     HWND progressBar = installer.Item(104);
     HWND main = installer.Main();
     std::set<HWND> answered;
-    const double clicked = Seconds();
+    const double clicked = SecondsNow();
     if (!PostClick(installer.Item(101))) {
         outcome.problem = "could not post the click on &Install";
         return outcome;
@@ -99,7 +89,7 @@ InstallOutcome RunInstall(const InstallOptions& options) {
             continue;
         }
         BoxSeen seen;
-        seen.secondsFromClick = Seconds() - clicked;
+        seen.secondsFromClick = SecondsNow() - clicked;
         seen.title = Text(box);
         seen.text = MessageBoxText(box);
         seen.buttons = MessageBoxButtons(box);

@@ -335,9 +335,13 @@ std::vector<DWORD> ChildProcesses(DWORD parentId) {
         return children;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        if (entry.th32ParentProcessID == parentId && entry.th32ProcessID != parentId)
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        // Wine starts its desktop process from whichever program first needs it (it outlives
+        // that program); it is not one the installer started.
+        const bool wineDesktop = lstrcmpiA(entry.szExeFile, "explorer.exe") == 0;
+        if (entry.th32ParentProcessID == parentId && entry.th32ProcessID != parentId && !wineDesktop)
             children.push_back(entry.th32ProcessID);
+    }
     CloseHandle(snapshot);
     return children;
 }
